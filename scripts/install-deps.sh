@@ -7,7 +7,7 @@ packages=(
   build-essential cmake
   qt6-base-dev qt6-base-dev-tools
   libsqlite3-dev
-  fonts-noto-core fonts-dejavu-core
+  fonts-noto-core fonts-dejavu-core fonts-hosny-amiri
   xvfb xauth
 )
 
