@@ -102,7 +102,7 @@ void Connection::open()
     // No SQLITE_OPEN_CREATE: a file that vanished in between is an error, never a new file.
     int rc = sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
     if (rc == SQLITE_OK) {
-        sqlite3_busy_timeout(db, busyTimeoutMs);
+        sqlite3_busy_timeout(db, m_busyTimeoutMs);
         sqlite3_extended_result_codes(db, 1);
         // Reading the schema proves the file is a database and not damaged at its start.
         rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
@@ -117,6 +117,13 @@ void Connection::open()
         fail(why);
     }
     m_db = db;
+}
+
+void Connection::setBusyTimeout(int milliseconds)
+{
+    m_busyTimeoutMs = milliseconds;
+    if (m_db)
+        sqlite3_busy_timeout(m_db, milliseconds);
 }
 
 void Connection::close()

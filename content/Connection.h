@@ -28,7 +28,8 @@ public:
     sqlite3 *handle() const { return m_db; }
 
     // How long a statement waits for another program's lock before it fails.
-    static constexpr int busyTimeoutMs = 5000;
+    static constexpr int defaultBusyTimeoutMs = 5000;
+    void setBusyTimeout(int milliseconds);
 
     // One item of a connection string ("Data Source" and the like), unquoted.
     static QString item(const QString &connectionString, const QString &key);
@@ -36,4 +37,5 @@ public:
 private:
     QString m_connectionString;
     sqlite3 *m_db = nullptr;
+    int m_busyTimeoutMs = defaultBusyTimeoutMs;
 };
