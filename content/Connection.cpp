@@ -109,8 +109,8 @@ void Connection::open()
     }
     if (rc != SQLITE_OK) {
         const int primary = rc & 0xff;
-        QString why = primary == SQLITE_NOTADB ? QStringLiteral("the file is not a database")
-            : primary == SQLITE_CORRUPT        ? QStringLiteral("the file is damaged")
+        // The file starts like a database (checked above), so it is damaged further in.
+        QString why = primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT ? QStringLiteral("the file is damaged")
             : primary == SQLITE_BUSY           ? QStringLiteral("the file is locked by another program")
                                                : QString::fromUtf8(sqlite3_errmsg(db));
         sqlite3_close(db);
