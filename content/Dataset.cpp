@@ -63,46 +63,52 @@ private:
     QString m_rest;
 };
 
-QVariant columnValue(sqlite3_stmt *statement, int column)
+Cell columnValue(sqlite3_stmt *statement, int column)
 {
+    Cell cell;
     switch (sqlite3_column_type(statement, column)) {
     case SQLITE_INTEGER:
-        return QVariant(qint64(sqlite3_column_int64(statement, column)));
+        cell.type = Cell::Integer;
+        cell.integer = sqlite3_column_int64(statement, column);
+        break;
     case SQLITE_FLOAT:
-        return QVariant(sqlite3_column_double(statement, column));
+        cell.type = Cell::Real;
+        cell.real = sqlite3_column_double(statement, column);
+        break;
     case SQLITE_TEXT:
-        return QVariant(QString::fromUtf8(
-            reinterpret_cast<const char *>(sqlite3_column_text(statement, column)),
-            sqlite3_column_bytes(statement, column)));
+        cell.type = Cell::Text;
+        cell.bytes = QByteArray(reinterpret_cast<const char *>(sqlite3_column_text(statement, column)),
+                                sqlite3_column_bytes(statement, column));
+        break;
     case SQLITE_BLOB:
-        return QVariant(QByteArray(static_cast<const char *>(sqlite3_column_blob(statement, column)),
-                                   sqlite3_column_bytes(statement, column)));
+        cell.type = Cell::Blob;
+        cell.bytes = QByteArray(static_cast<const char *>(sqlite3_column_blob(statement, column)),
+                                sqlite3_column_bytes(statement, column));
+        break;
     default:
-        return QVariant();
+        break;
     }
+    return cell;
 }
 
-void bindValue(sqlite3_stmt *statement, int parameter, const QVariant &value)
+void bindValue(sqlite3_stmt *statement, int parameter, const Cell &value)
 {
-    switch (value.typeId()) {
-    case QMetaType::UnknownType:
+    switch (value.type) {
+    case Cell::Null:
         sqlite3_bind_null(statement, parameter);
         break;
-    case QMetaType::LongLong:
-        sqlite3_bind_int64(statement, parameter, value.toLongLong());
+    case Cell::Integer:
+        sqlite3_bind_int64(statement, parameter, value.integer);
         break;
-    case QMetaType::Double:
-        sqlite3_bind_double(statement, parameter, value.toDouble());
+    case Cell::Real:
+        sqlite3_bind_double(statement, parameter, value.real);
         break;
-    case QMetaType::QByteArray: {
-        const QByteArray bytes = value.toByteArray();
-        sqlite3_bind_blob(statement, parameter, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT);
+    case Cell::Blob:
+        sqlite3_bind_blob(statement, parameter, value.bytes.constData(), int(value.bytes.size()), SQLITE_TRANSIENT);
         break;
-    }
-    default: {
-        const QByteArray utf8 = value.toString().toUtf8();
-        sqlite3_bind_text(statement, parameter, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
-    }
+    case Cell::Text:
+        sqlite3_bind_text(statement, parameter, value.bytes.constData(), int(value.bytes.size()), SQLITE_TRANSIENT);
+        break;
     }
 }
 
@@ -243,12 +249,14 @@ QVariant Dataset::value(int row, int field) const
 {
     if (row < 0 || row >= rowCount() || field < 0 || field >= m_fields.size())
         return {};
-    return m_rows[row].values[field];
+    return m_rows[row].values[field].toVariant();
 }
 
 QString Dataset::text(int row, int field) const
 {
-    return value(row, field).toString();
+    if (row < 0 || row >= rowCount() || field < 0 || field >= m_fields.size())
+        return {};
+    return m_rows[row].values[field].toString();
 }
 
 QString Dataset::fieldText(const QString &field) const
@@ -369,10 +377,12 @@ void Dataset::setFieldText(const QString &field, const QString &text)
     if (index < 0)
         fail(QStringLiteral("Field '%1' not found").arg(field));
     edit();
-    QVariant &value = m_rows[m_current].values[index];
-    if (value.toString() == text && !(value.isNull() && !text.isEmpty()))
+    Cell &value = m_rows[m_current].values[index];
+    if (value.type == Cell::Text && value.bytes == text.toUtf8())
         return;
-    value = text;
+    if (value.type == Cell::Null && text.isEmpty())
+        return;
+    value = Cell::fromText(text);
     if (std::find(m_changed.begin(), m_changed.end(), index) == m_changed.end())
         m_changed.push_back(index);
     emit rowChanged(m_current);
@@ -455,7 +465,7 @@ QString Dataset::rowMatch(int firstParameter) const
 
 void Dataset::bindOriginal(sqlite3_stmt *statement, int firstParameter) const
 {
-    const std::vector<QVariant> &original = m_state == State::Edit ? m_original : m_rows[m_current].values;
+    const std::vector<Cell> &original = m_state == State::Edit ? m_original : m_rows[m_current].values;
     for (int c = 0; c < int(original.size()); ++c)
         bindValue(statement, firstParameter + c, original[c]);
 }

@@ -2,6 +2,8 @@
 
 #include <QObject>
 #include <QStringList>
+#include "content/Cell.h"
+
 #include <QVariant>
 #include <vector>
 
@@ -82,7 +84,7 @@ protected:
     virtual QString selectText() const = 0;
 
 private:
-    struct Row { std::vector<QVariant> values; };
+    struct Row { std::vector<Cell> values; };
 
     [[noreturn]] void fail(const QString &message) const;
     void requireOpen() const;
@@ -106,7 +108,7 @@ private:
     int m_current = -1;
     bool m_bof = true;
     bool m_eof = true;
-    std::vector<QVariant> m_original;  // the current row as read, while editing
+    std::vector<Cell> m_original;  // the current row as read, while editing
     std::vector<int> m_changed;        // fields changed while editing
     QList<QPair<QString, QString>> m_fieldUsers;
 };
