@@ -48,6 +48,7 @@ constexpr QRect answerMemo{32, 272, 521, 201};      // Memopa + suffix
 constexpr QRect footnoteMemo{40, 496, 513, 97};     // Memoma + suffix
 QRect titleGrid(const EditionProfile &edition);    // DB + suffix, six topic slots
 constexpr QRect searchGrid{41, 192, 189, 160};      // DBpnamaz, inside Panel1
+inline const FontSpec searchGridFont{"Tahoma", 13, 0, true}; // DBpnamaz in every edition
 inline const FontSpec titleFont{"B Badr", 16, maroon};
 inline const FontSpec questionFont{"B Badr", 16, navy};
 inline const FontSpec answerFont{"B Badr", 16, maroon};
@@ -55,6 +56,10 @@ inline const FontSpec footnoteFont{"B Badr", 16, olive};
 inline const FontSpec gridColumnFont{"Tahoma", 12, 0, true};
 inline const FontSpec gridTitleFont{"Tahoma", 12, maroon};
 inline const QString gridTitle = QStringLiteral("عنوان پرسش ها");
+
+// Settings of single controls that the table above has no column for.
+inline bool glyphAboveCaption(const char *name) { return qstrcmp(name, "SpeedButton5") == 0; }
+inline bool checkedInLayout(const char *name) { return qstrcmp(name, "RadioButton1") == 0; }
 
 inline const QRect linkMarker(int top) { return {658, top, 165, 28}; }
 

@@ -1,0 +1,5 @@
+#pragma once
+
+// Makes the custom controls known to screen readers (role, name, value,
+// state, press action). Idempotent; call before the first control is shown.
+void installControlAccessibility();
