@@ -1,9 +1,14 @@
 #pragma once
 
+#include <QPersistentModelIndex>
+#include <QPointer>
 #include <QTableView>
+#include <functional>
 
 class DataSource;
+class Dataset;
 class DatasetModel;
+class QLineEdit;
 
 // The one-column title grid: the titles of the dataset's records, an indicator
 // column marking the current record, and the usual editing keys (arrows, page
@@ -18,11 +23,48 @@ public:
     void bind(DataSource *source, const QString &field, const QString &title);
     DataSource *dataSource() const { return m_source; }
 
+    // The title's editor while the cell is open for editing, else null.
+    QLineEdit *titleEditor() const { return m_editor; }
+    // How many whole rows the grid shows: the step of Page Up and Page Down.
+    int rowsInSight() const;
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+protected slots:
+    void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
+    friend class TitleDelegate;
+
+    Dataset *dataset() const;
+    bool isActive() const;
+    void followCurrent();
+    void fitToFont();
+
+    bool handleKey(QKeyEvent *event);
+    bool handleEditorKey(QKeyEvent *event);
+    void act(const std::function<void()> &action);
+    void stepForward();
+    void stepBack();
+    void openEditor(const QString &typed = {});
+    void editorTyped();
+    void finishEditing();
+    void dropEditor();
+    void escape();
+    void deleteCurrent();
+    void focusLeft(Qt::FocusReason reason);
+    void pressRow(int row, bool onCell);
+
     DataSource *m_source = nullptr;
+    QString m_field;
     DatasetModel *m_model = nullptr;
+    QPointer<QLineEdit> m_editor;
+    QPersistentModelIndex m_editorIndex;
 };

@@ -21,11 +21,20 @@ public:
     // Selection in positions of storedText() (0-based; a CR LF counts as two).
     void selectStored(int start, int length);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void reload();
+    void reloadIfChanged(int row);
+    void showStored(const QString &stored);
     void userEdited();
+    void readRightToLeft();
 
     DataSource *m_source = nullptr;
     QString m_field;
     bool m_loading = false;
+    bool m_writing = false;
+    QString m_stored;        // the field's text as the record holds it
+    QString m_documentText;  // the document's raw text that m_stored stands for
 };

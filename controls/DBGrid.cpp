@@ -1,0 +1,428 @@
+#include "controls/DBGrid.h"
+
+#include "content/DataSource.h"
+#include "controls/DatasetModel.h"
+#include "controls/Dialogs.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QStyledItemDelegate>
+
+// The title's editor: a frameless line edit whose keys the grid sees first.
+// It hands the title to the record only when something was typed into it.
+class TitleDelegate : public QStyledItemDelegate
+{
+public:
+    explicit TitleDelegate(DBGrid *grid) : QStyledItemDelegate(grid), m_grid(grid) {}
+
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &) const override
+    {
+        auto *editor = new QLineEdit(parent);
+        editor->setFrame(false);
+        m_grid->m_editor = editor;
+        QObject::connect(editor, &QLineEdit::textEdited, m_grid, &DBGrid::editorTyped);
+        return editor;
+    }
+
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override
+    {
+        auto *line = static_cast<QLineEdit *>(editor);
+        if (!line->isModified())  // a change of the row elsewhere never wipes what is being typed
+            line->setText(index.data(Qt::EditRole).toString());
+    }
+
+    void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override
+    {
+        auto *line = static_cast<QLineEdit *>(editor);
+        if (line->isModified() && model->setData(index, line->text()))
+            line->setModified(false);
+    }
+
+protected:
+    bool eventFilter(QObject *object, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress && object == m_grid->m_editor
+            && m_grid->handleEditorKey(static_cast<QKeyEvent *>(event)))
+            return true;
+        const bool handled = QStyledItemDelegate::eventFilter(object, event);
+        if (event->type() == QEvent::FocusOut)
+            m_grid->focusLeft(static_cast<QFocusEvent *>(event)->reason());
+        return handled;
+    }
+
+private:
+    DBGrid *m_grid;
+};
+
+DBGrid::DBGrid(QWidget *parent) : QTableView(parent)
+{
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    // Every edit and move goes through the keys and clicks below, so that the
+    // dataset decides and the grid only follows it.
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTabKeyNavigation(true);
+    setWordWrap(false);
+    setTextElideMode(Qt::ElideNone);
+    setItemDelegate(new TitleDelegate(this));
+
+    horizontalHeader()->setStretchLastSection(true);
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setHighlightSections(false);
+
+    // Fixed, uniform rows: the header never measures 20,000 titles.
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    verticalHeader()->setHighlightSections(false);
+    // A press on the indicator column moves the record, not the view's own selection.
+    disconnect(verticalHeader(), &QHeaderView::sectionPressed, this, nullptr);
+    disconnect(verticalHeader(), &QHeaderView::sectionEntered, this, nullptr);
+    connect(verticalHeader(), &QHeaderView::sectionPressed, this, [this](int row) { pressRow(row, false); });
+
+    fitToFont();
+}
+
+void DBGrid::bind(DataSource *source, const QString &field, const QString &title)
+{
+    m_source = source;
+    m_field = field;
+    if (!source)
+        return;
+    source->bind(objectName(), field);
+    m_model = new DatasetModel(source, field, title, this);
+    m_model->setLayoutDirection(layoutDirection());
+    setModel(m_model);
+    connect(m_model, &DatasetModel::failed, this, [this](const QString &message) { Dialogs::showError(this, message); });
+    // After the model, which has to know of a change first.
+    connect(source, &DataSource::reset, this, &DBGrid::followCurrent);
+    connect(source, &DataSource::currentChanged, this, &DBGrid::followCurrent);
+    connect(source, &DataSource::rowInserted, this, &DBGrid::followCurrent);
+    connect(source, &DataSource::rowRemoved, this, &DBGrid::followCurrent);
+    followCurrent();
+}
+
+Dataset *DBGrid::dataset() const
+{
+    return m_source ? m_source->dataset() : nullptr;
+}
+
+bool DBGrid::isActive() const
+{
+    return m_model && m_source->isActive();
+}
+
+int DBGrid::rowsInSight() const
+{
+    return std::max(1, viewport()->height() / verticalHeader()->defaultSectionSize());
+}
+
+// Rows are one line of the grid's font, three pixels and the grid line high.
+void DBGrid::fitToFont()
+{
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 3 + (showGrid() ? 1 : 0));
+    int markWidth = 0;
+    for (const QString &mark : DatasetModel::marks())
+        markWidth = std::max(markWidth, verticalHeader()->fontMetrics().horizontalAdvance(mark));
+    verticalHeader()->setFixedWidth(markWidth + 8);
+}
+
+void DBGrid::changeEvent(QEvent *event)
+{
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        fitToFont();
+    else if (event->type() == QEvent::LayoutDirectionChange && m_model)
+        m_model->setLayoutDirection(layoutDirection());
+}
+
+// Shows the dataset's current record as the grid's current, selected row.
+void DBGrid::followCurrent()
+{
+    if (!m_model)
+        return;
+    const int row = dataset()->currentRow();
+    if (m_editor && (!m_editorIndex.isValid() || m_editorIndex.row() != row))
+        dropEditor();
+    if (row < 0 || row >= m_model->rowCount()) {
+        selectionModel()->clear();
+        return;
+    }
+    const QModelIndex index = m_model->index(row, 0);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    scrollTo(index);
+}
+
+// Runs what a key or click asks of the dataset. An error ends it and is
+// shown; the grid then shows wherever the dataset stayed.
+void DBGrid::act(const std::function<void()> &action)
+{
+    Dialogs::guarded(this, action);
+    followCurrent();
+}
+
+void DBGrid::keyPressEvent(QKeyEvent *event)
+{
+    if (handleKey(event))
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool DBGrid::handleKey(QKeyEvent *event)
+{
+    if (!isActive())
+        return false;
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    Dataset *records = dataset();
+    switch (event->key()) {
+    case Qt::Key_Up:
+        act([this] { stepBack(); });
+        return true;
+    case Qt::Key_Down:
+        act([this] { stepForward(); });
+        return true;
+    case Qt::Key_Tab:
+        if (modifiers & Qt::ControlModifier)
+            return false;
+        act([this, modifiers] { modifiers & Qt::ShiftModifier ? stepBack() : stepForward(); });
+        return true;
+    case Qt::Key_Backtab:
+        if (modifiers & Qt::ControlModifier)
+            return false;
+        act([this] { stepBack(); });
+        return true;
+    case Qt::Key_PageUp:
+        act([this, records] { finishEditing(); records->moveBy(-rowsInSight()); });
+        return true;
+    case Qt::Key_PageDown:
+        act([this, records] { finishEditing(); records->moveBy(rowsInSight()); });
+        return true;
+    case Qt::Key_Home:
+        act([this, records] { finishEditing(); records->first(); });
+        return true;
+    case Qt::Key_End:
+        act([this, records] { finishEditing(); records->last(); });
+        return true;
+    case Qt::Key_Insert:
+        act([this, records] { finishEditing(); records->insert(); });
+        return true;
+    case Qt::Key_F2:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        act([this] { openEditor(); });
+        return true;
+    case Qt::Key_Escape:
+        act([this] { escape(); });
+        return true;
+    case Qt::Key_Delete:
+        if (!(modifiers & Qt::ControlModifier))
+            return false;
+        act([this] { deleteCurrent(); });
+        return true;
+    default:
+        break;
+    }
+    const QString text = event->text();
+    if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier) || text.isEmpty()
+        || !text.at(0).isPrint())
+        return false;
+    act([this, text] { openEditor(text); });
+    return true;
+}
+
+// Keys typed while the title's editor is open: those that move or act on the
+// record go to the grid, the rest edit the title.
+bool DBGrid::handleEditorKey(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        act([this] { finishEditing(); });
+        return true;
+    case Qt::Key_Escape:
+        act([this] { escape(); });
+        return true;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Insert:
+        return handleKey(event);
+    case Qt::Key_Delete:
+        return (event->modifiers() & Qt::ControlModifier) && handleKey(event);
+    default:
+        return false;
+    }
+}
+
+// Down, Tab: the next record; past the last one, a new record. A new record
+// left empty is dropped instead, and at the end nothing follows it.
+void DBGrid::stepForward()
+{
+    finishEditing();
+    Dataset *records = dataset();
+    if (records->state() == Dataset::State::Insert && !records->isModified()) {
+        if (records->currentRow() < records->rowCount() - 1)
+            records->cancel();
+        return;
+    }
+    records->next();
+    if (records->eof())
+        records->append();
+}
+
+// Up, Shift+Tab: the record above; from a new record left empty, the record
+// above the place where it stood.
+void DBGrid::stepBack()
+{
+    finishEditing();
+    Dataset *records = dataset();
+    if (records->state() == Dataset::State::Insert && !records->isModified()) {
+        const int row = records->currentRow();
+        records->cancel();
+        if (row > 0 && records->currentRow() != row - 1)
+            records->moveTo(row - 1);
+        return;
+    }
+    records->prior();
+}
+
+void DBGrid::openEditor(const QString &typed)
+{
+    Dataset *records = dataset();
+    if (m_editor || !m_model->hasField())
+        return;
+    // An empty list offers one new record to type into.
+    if (records->rowCount() == 0)
+        records->append();
+    followCurrent();
+    const QModelIndex index = m_model->index(records->currentRow(), 0);
+    edit(index);
+    if (!m_editor)
+        return;
+    m_editorIndex = index;
+    if (typed.isEmpty()) {
+        m_editor->selectAll();
+    } else {
+        m_editor->setText(typed);
+        m_editor->setModified(true);
+        records->edit();
+    }
+}
+
+// The first key typed into the title puts the record into editing, as the
+// indicator then shows.
+void DBGrid::editorTyped()
+{
+    Dialogs::guarded(this, [this] { dataset()->edit(); });
+}
+
+// Closes the editor and gives the record what was typed into it.
+void DBGrid::finishEditing()
+{
+    if (!m_editor)
+        return;
+    if (m_editor->isModified()) {
+        m_source->setText(m_field, m_editor->text());
+        m_editor->setModified(false);
+    }
+    dropEditor();
+}
+
+// Closes the editor; whatever was typed into it and not yet given to the record is lost.
+void DBGrid::dropEditor()
+{
+    if (QLineEdit *editor = m_editor) {
+        m_editor = nullptr;
+        editor->setModified(false);
+        QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
+void DBGrid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint)
+{
+    if (editor == m_editor)
+        m_editor = nullptr;
+    // Never let Qt move to another cell on its own: moves are the dataset's.
+    QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
+// Esc: first what was typed into the editor; with nothing typed there, the
+// record's unsaved changes, or the new record itself.
+void DBGrid::escape()
+{
+    if (m_editor) {
+        const bool typed = m_editor->isModified();
+        dropEditor();
+        if (typed)
+            return;
+    }
+    dataset()->cancel();
+}
+
+void DBGrid::deleteCurrent()
+{
+    if (dataset()->rowCount() == 0 || !Dialogs::confirmDelete(this))
+        return;
+    dropEditor();
+    dataset()->deleteRecord();
+}
+
+// A new record nobody typed into does not outlive the grid's focus. Another
+// window coming up (a message box) is not the user leaving the grid.
+void DBGrid::focusLeft(Qt::FocusReason reason)
+{
+    if (!isActive() || reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+        return;
+    const QWidget *now = QApplication::focusWidget();
+    if (now && (now == this || isAncestorOf(now)))
+        return;
+    Dataset *records = dataset();
+    if (records->state() == Dataset::State::Insert && !records->isModified())
+        records->cancel();
+}
+
+void DBGrid::focusOutEvent(QFocusEvent *event)
+{
+    QTableView::focusOutEvent(event);
+    focusLeft(event->reason());
+}
+
+// A click on a row makes its record current; a click on the current
+// record's cell opens it for editing.
+void DBGrid::pressRow(int row, bool onCell)
+{
+    if (!isActive() || row < 0)
+        return;
+    act([this, row, onCell] {
+        finishEditing();
+        if (row != dataset()->currentRow())
+            dataset()->moveTo(row);
+        else if (onCell)
+            openEditor();
+    });
+}
+
+void DBGrid::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (index.isValid())
+        pressRow(index.row(), true);
+}
+
+void DBGrid::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    mousePressEvent(event);
+}
+
+// Dragging never selects: the selection is the current record.
+void DBGrid::mouseMoveEvent(QMouseEvent *) {}
+
+void DBGrid::mouseReleaseEvent(QMouseEvent *) {}
