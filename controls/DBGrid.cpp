@@ -11,7 +11,8 @@
 #include <QStyledItemDelegate>
 
 // The title's editor: a frameless line edit whose keys the grid sees first.
-// It hands the title to the record only when something was typed into it.
+// Every change typed into it goes to the record at once, so a move made from
+// anywhere (a navigation button that never takes the focus) writes it.
 class TitleDelegate : public QStyledItemDelegate
 {
 public:
@@ -22,7 +23,7 @@ public:
         auto *editor = new QLineEdit(parent);
         editor->setFrame(false);
         m_grid->m_editor = editor;
-        QObject::connect(editor, &QLineEdit::textEdited, m_grid, &DBGrid::editorTyped);
+        QObject::connect(editor, &QLineEdit::textEdited, m_grid, &DBGrid::storeTitle);
         return editor;
     }
 
@@ -33,12 +34,8 @@ public:
             line->setText(index.data(Qt::EditRole).toString());
     }
 
-    void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override
-    {
-        auto *line = static_cast<QLineEdit *>(editor);
-        if (line->isModified() && model->setData(index, line->text()))
-            line->setModified(false);
-    }
+    // The record already holds what was typed.
+    void setModelData(QWidget *, QAbstractItemModel *, const QModelIndex &) const override {}
 
 protected:
     bool eventFilter(QObject *object, QEvent *event) override
@@ -94,7 +91,6 @@ void DBGrid::bind(DataSource *source, const QString &field, const QString &title
     m_model = new DatasetModel(source, field, title, this);
     m_model->setLayoutDirection(layoutDirection());
     setModel(m_model);
-    connect(m_model, &DatasetModel::failed, this, [this](const QString &message) { Dialogs::showError(this, message); });
     // After the model, which has to know of a change first.
     connect(source, &DataSource::reset, this, &DBGrid::followCurrent);
     connect(source, &DataSource::currentChanged, this, &DBGrid::followCurrent);
@@ -145,7 +141,7 @@ void DBGrid::followCurrent()
         return;
     const int row = dataset()->currentRow();
     if (m_editor && (!m_editorIndex.isValid() || m_editorIndex.row() != row))
-        dropEditor();
+        finishEditing();
     if (row < 0 || row >= m_model->rowCount()) {
         selectionModel()->clear();
         return;
@@ -161,6 +157,35 @@ void DBGrid::act(const std::function<void()> &action)
 {
     Dialogs::guarded(this, action);
     followCurrent();
+}
+
+// Tab and Shift+Tab move between records, so they are keys here, not focus moves.
+bool DBGrid::event(QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+            && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            keyPressEvent(key);
+            if (key->isAccepted())
+                return true;
+        }
+    }
+    return QTableView::event(event);
+}
+
+// QAbstractItemView turns every request to move the focus into a Tab key
+// press. The focused editor asks for one when it is hidden because its record
+// went away (a move dropped a new record): that must not move the dataset
+// again in the middle of its change. The focus stays in the grid instead.
+bool DBGrid::focusNextPrevChild(bool next)
+{
+    const QWidget *focus = QApplication::focusWidget();
+    if (focus && focus != this && isAncestorOf(focus)) {
+        setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    return QAbstractScrollArea::focusNextPrevChild(next);
 }
 
 void DBGrid::keyPressEvent(QKeyEvent *event)
@@ -306,42 +331,47 @@ void DBGrid::openEditor(const QString &typed)
     if (!m_editor)
         return;
     m_editorIndex = index;
+    m_titleBefore = records->fieldText(m_field);
+    m_modifiedBefore = records->isModified();
     if (typed.isEmpty()) {
         m_editor->selectAll();
     } else {
         m_editor->setText(typed);
         m_editor->setModified(true);
-        records->edit();
+        m_source->setText(m_field, typed);
     }
 }
 
-// The first key typed into the title puts the record into editing, as the
-// indicator then shows.
-void DBGrid::editorTyped()
+void DBGrid::storeTitle(const QString &text)
 {
-    Dialogs::guarded(this, [this] { dataset()->edit(); });
+    Dialogs::guarded(this, [this, &text] { m_source->setText(m_field, text); });
 }
 
-// Closes the editor and gives the record what was typed into it.
+// Closes the editor; what was typed is in the record already.
 void DBGrid::finishEditing()
 {
-    if (!m_editor)
-        return;
-    if (m_editor->isModified()) {
-        m_source->setText(m_field, m_editor->text());
-        m_editor->setModified(false);
-    }
-    dropEditor();
+    QLineEdit *editor = m_editor;
+    m_editor = nullptr;
+    // An editor whose row went away has been taken down by the view itself.
+    if (editor && m_editorIndex.isValid() && indexWidget(m_editorIndex) == editor)
+        QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
 }
 
-// Closes the editor; whatever was typed into it and not yet given to the record is lost.
-void DBGrid::dropEditor()
+// Puts the record back as the editor found it. When nothing else had been
+// changed, dropping the record's changes does exactly that; a new record is
+// then started again in the same place.
+void DBGrid::undoTyping()
 {
-    if (QLineEdit *editor = m_editor) {
-        m_editor = nullptr;
-        editor->setModified(false);
-        QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+    Dataset *records = dataset();
+    if (m_modifiedBefore) {
+        m_source->setText(m_field, m_titleBefore);
+        return;
     }
+    const bool wasNew = records->state() == Dataset::State::Insert;
+    const bool atEnd = records->currentRow() == records->rowCount() - 1;
+    records->cancel();
+    if (wasNew)
+        atEnd ? records->append() : records->insert();
 }
 
 void DBGrid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint)
@@ -358,9 +388,11 @@ void DBGrid::escape()
 {
     if (m_editor) {
         const bool typed = m_editor->isModified();
-        dropEditor();
-        if (typed)
+        finishEditing();
+        if (typed) {
+            undoTyping();
             return;
+        }
     }
     dataset()->cancel();
 }
@@ -369,7 +401,7 @@ void DBGrid::deleteCurrent()
 {
     if (dataset()->rowCount() == 0 || !Dialogs::confirmDelete(this))
         return;
-    dropEditor();
+    finishEditing();
     dataset()->deleteRecord();
 }
 

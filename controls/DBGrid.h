@@ -29,6 +29,8 @@ public:
     int rowsInSight() const;
 
 protected:
+    bool event(QEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
     void keyPressEvent(QKeyEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -54,9 +56,9 @@ private:
     void stepForward();
     void stepBack();
     void openEditor(const QString &typed = {});
-    void editorTyped();
+    void storeTitle(const QString &text);
     void finishEditing();
-    void dropEditor();
+    void undoTyping();
     void escape();
     void deleteCurrent();
     void focusLeft(Qt::FocusReason reason);
@@ -67,4 +69,7 @@ private:
     DatasetModel *m_model = nullptr;
     QPointer<QLineEdit> m_editor;
     QPersistentModelIndex m_editorIndex;
+    // The record as the editor found it, for Esc to go back to.
+    QString m_titleBefore;
+    bool m_modifiedBefore = false;
 };

@@ -138,15 +138,3 @@ Qt::ItemFlags DatasetModel::flags(const QModelIndex &index) const
     return flags;
 }
 
-bool DatasetModel::setData(const QModelIndex &index, const QVariant &value, int role)
-{
-    if (role != Qt::EditRole || !index.isValid() || index.row() != dataset()->currentRow())
-        return false;
-    try {
-        m_source->setText(m_field, value.toString());
-        return true;
-    } catch (const std::exception &e) {
-        emit failed(QString::fromUtf8(e.what()));
-        return false;
-    }
-}

@@ -25,16 +25,12 @@ public:
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    // The current record's cell can be opened for editing; the view's editor
+    // stores what is typed through the data source itself.
     Qt::ItemFlags flags(const QModelIndex &index) const override;
-    // Stores an edited title in the current record. An error is reported
-    // through failed(), never thrown: Qt's editor machinery calls this.
-    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
 
     // The indicator texts, widest first, for sizing the indicator column.
     static QStringList marks();
-
-signals:
-    void failed(const QString &message);
 
 private:
     void resetAll();
