@@ -66,6 +66,7 @@ DBGrid::DBGrid(QWidget *parent) : QTableView(parent)
     setItemDelegate(new TitleDelegate(this));
 
     horizontalHeader()->setStretchLastSection(true);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);  // at the right when mirrored
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setHighlightSections(false);
 
