@@ -515,10 +515,18 @@ private slots:
         QVERIFY(reader.grid->viewport()->rect().contains(reader.grid->visualRect(reader.cell(to))));
         QVERIFY(reader.grid->hasFocus());
         QCOMPARE(dialogs.boxes.size(), 0);
+        QStringList titles;
+        for (const Record &r : records)
+            titles << r.title;
         if (state == Dataset::State::Insert) {
+            titles.insert(to, QString());
             QCOMPARE(reader.title->text(), QString());
             QCOMPARE(reader.answer->storedText(), QString());
         }
+        QStringList shown;
+        for (int r = 0; r < rows; ++r)
+            shown << reader.grid->model()->data(reader.cell(r)).toString();
+        QCOMPARE(shown, titles);
     }
 
     void gridClicksMoveAndOpenTheCell()
