@@ -302,11 +302,28 @@ void Dataset::last()
     setCurrent(rowCount() - 1);
 }
 
+// A new record left unchanged is dropped by the move that leaves it; the move
+// then counts from the gap it leaves, so no record is skipped.
+bool Dataset::dropsNewRecord() const
+{
+    return m_state == State::Insert && !isModified();
+}
+
 void Dataset::prior()
 {
     requireOpen();
+    const bool fromNew = dropsNewRecord();
+    const int from = m_current;
     checkBrowseMode();
-    if (m_rows.empty() || m_bof)
+    if (m_rows.empty())
+        return;
+    if (fromNew) {
+        m_bof = from == 0;
+        m_eof = false;
+        setCurrent(std::max(from - 1, 0));
+        return;
+    }
+    if (m_bof)
         return;
     if (m_current == 0) {
         m_bof = true;
@@ -319,8 +336,18 @@ void Dataset::prior()
 void Dataset::next()
 {
     requireOpen();
+    const bool fromNew = dropsNewRecord();
+    const int from = m_current;
     checkBrowseMode();
-    if (m_rows.empty() || m_eof)
+    if (m_rows.empty())
+        return;
+    if (fromNew) {  // the record below has slid into the new record's place
+        m_bof = false;
+        m_eof = from >= rowCount() - 1;
+        setCurrent(std::min(from, rowCount() - 1));
+        return;
+    }
+    if (m_eof)
         return;
     if (m_current == rowCount() - 1) {
         m_eof = true;
@@ -333,12 +360,17 @@ void Dataset::next()
 void Dataset::moveBy(int distance)
 {
     requireOpen();
+    const bool fromNew = dropsNewRecord();
+    int from = m_current;
     checkBrowseMode();
     if (m_rows.empty() || distance == 0)
         return;
-    const int target = std::clamp(m_current + distance, 0, rowCount() - 1);
-    m_bof = distance < 0 && target == 0 && m_current + distance < 0;
-    m_eof = distance > 0 && target == rowCount() - 1 && m_current + distance > target;
+    if (fromNew && distance > 0)
+        --from;  // rows below the dropped record moved up by one
+    const int wanted = from + distance;
+    const int target = std::clamp(wanted, 0, rowCount() - 1);
+    m_bof = wanted < 0;
+    m_eof = wanted > rowCount() - 1;
     setCurrent(target);
 }
 

@@ -88,6 +88,7 @@ private:
 
     [[noreturn]] void fail(const QString &message) const;
     void requireOpen() const;
+    bool dropsNewRecord() const;
     void readResult(sqlite3_stmt *statement);
     void setCurrent(int row);
     void setState(State state);

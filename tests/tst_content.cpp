@@ -438,6 +438,39 @@ private slots:
         QCOMPARE(db.scalar("SELECT pasokh FROM kolliyat WHERE id = 4"), QString("پاسخ نو"));
     }
 
+    void movingOffAnEmptyNewRecordSkipsNothing_data()
+    {
+        QTest::addColumn<QString>("where");  // a = appended at the end, i = inserted before row 1
+        QTest::addColumn<QString>("move");
+        QTest::addColumn<int>("row");
+        QTest::newRow("appended, previous") << "a" << "prior" << 2;
+        QTest::newRow("appended, next") << "a" << "next" << 2;
+        QTest::newRow("inserted, previous") << "i" << "prior" << 0;
+        QTest::newRow("inserted, next") << "i" << "next" << 1;
+        QTest::newRow("inserted, page down") << "i" << "page" << 2;
+    }
+    void movingOffAnEmptyNewRecordSkipsNothing()
+    {
+        QFETCH(QString, where);
+        QFETCH(QString, move);
+        QFETCH(int, row);
+        TestDatabase db(contentFixtureSql());
+        OneQuery q;
+        if (where == "a") {
+            q.query.last();
+            q.query.append();
+        } else {
+            q.query.next();
+            q.query.insert();
+        }
+        if (move == "prior") q.query.prior();
+        if (move == "next") q.query.next();
+        if (move == "page") q.query.moveBy(2);
+        QCOMPARE(q.query.rowCount(), 3);
+        QCOMPARE(q.query.currentRow(), row);
+        QCOMPARE(q.query.fieldText("kholase"), QString("عنوان %1 kolliyat").arg(row + 1));
+    }
+
     void deleteRemovesTheRowFromTheFile()
     {
         TestDatabase db(contentFixtureSql());
