@@ -30,6 +30,5 @@ void showCentred(QWidget *window)
         window->move(frame.topLeft());
     }
     window->show();
-    window->raise();
     window->activateWindow();
 }

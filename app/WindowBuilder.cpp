@@ -2,6 +2,7 @@
 #include "app/WindowLayout.h"
 #include "content/ContentData.h"
 #include "controls/Accessibility.h"
+#include "controls/AccessibleControls.h"
 #include "controls/AutoSizeLabel.h"
 #include "controls/DBGrid.h"
 #include "controls/DBMemo.h"
@@ -13,6 +14,7 @@
 
 #include <QFrame>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
@@ -295,6 +297,9 @@ private:
         // The grid's own font sets the row height; the column and its title have fonts of their own.
         grid->setFont(fontOf(inPanel ? Layout::searchGridFont : m_edition.gridFont));
         grid->setFrameShape(QFrame::NoFrame);
+        QHeaderView *titles = grid->horizontalHeader();
+        titles->setFont(fontOf(Layout::gridTitleFont));
+        setTextColour(titles, QColor(QRgb(Layout::gridTitleFont.rgb)));
         grid->setAccessibleName(Layout::gridTitle);
         grid->setHidden(!inPanel);
         m_windowed.push_back(grid);
@@ -340,8 +345,10 @@ private:
                      [parent](const TabStop &stop) { return stop.parent == parent; });
         std::stable_sort(stops.begin(), stops.end(),
                          [](const TabStop &a, const TabStop &b) { return a.position < b.position; });
+        // Containers take no focus themselves; linking them would drag their children along.
         for (const TabStop &stop : stops) {
-            chain.push_back(stop.widget);
+            if (stop.widget->focusPolicy() & Qt::TabFocus)
+                chain.push_back(stop.widget);
             appendTabChildren(stop.widget, chain);
         }
     }
@@ -367,5 +374,6 @@ private:
 BuiltWindow buildWindow(QWidget *window, const EditionProfile &edition)
 {
     installControlAccessibility();
+    installDataAwareAccessibility();
     return Builder(window, edition).build();
 }

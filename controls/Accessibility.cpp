@@ -1,6 +1,5 @@
 #include "controls/Accessibility.h"
 #include "controls/AutoSizeLabel.h"
-#include "controls/DBText.h"
 #include "controls/Hotspot.h"
 #include "controls/Picture.h"
 
@@ -31,33 +30,41 @@ private:
     std::function<void()> m_press;
 };
 
-class LinkAccessible : public PressableAccessible
+// A label reads as its caption; one that is clicked, a topic link, as a link
+// that can be pressed. Qt builds the interface as soon as the text is first
+// set, before anybody listens for clicks, so the role is decided on each call.
+class LabelAccessible : public QAccessibleWidget
 {
 public:
-    explicit LinkAccessible(AutoSizeLabel *label)
-        : PressableAccessible(label, QAccessible::Link, [label] { emit label->clicked(); }) {}
+    explicit LabelAccessible(AutoSizeLabel *label) : QAccessibleWidget(label, QAccessible::StaticText) {}
 
-    QString text(QAccessible::Text t) const override
+    QAccessible::Role role() const override
     {
-        const auto *label = static_cast<const AutoSizeLabel *>(widget());
-        if (t == QAccessible::Name && label->accessibleName().isEmpty())
-            return label->text();
-        return PressableAccessible::text(t);
+        return label()->isLink() ? QAccessible::Link : QAccessible::StaticText;
     }
-};
-
-// A data-bound one-line text: named by what it shows, valued by the field's text.
-class DataTextAccessible : public QAccessibleWidget
-{
-public:
-    explicit DataTextAccessible(DBText *text) : QAccessibleWidget(text, QAccessible::StaticText) {}
-
     QString text(QAccessible::Text t) const override
     {
-        if (t == QAccessible::Value)
-            return static_cast<const DBText *>(widget())->text();
+        if (t == QAccessible::Name && label()->accessibleName().isEmpty())
+            return label()->text();
         return QAccessibleWidget::text(t);
     }
+    QStringList actionNames() const override
+    {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (label()->isLink())
+            names << pressAction();
+        return names;
+    }
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction() && label()->isLink())
+            emit label()->clicked();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    AutoSizeLabel *label() const { return static_cast<AutoSizeLabel *>(widget()); }
 };
 
 QAccessibleInterface *controlFactory(const QString &className, QObject *object)
@@ -70,13 +77,8 @@ QAccessibleInterface *controlFactory(const QString &className, QObject *object)
     }
     if (className == QLatin1String("Picture"))
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
-    if (className == QLatin1String("AutoSizeLabel")) {
-        auto *label = static_cast<AutoSizeLabel *>(object);
-        // Plain captions fall through to QLabel's own interface.
-        return label->isLink() ? new LinkAccessible(label) : nullptr;
-    }
-    if (className == QLatin1String("DBText"))
-        return new DataTextAccessible(static_cast<DBText *>(object));
+    if (className == QLatin1String("AutoSizeLabel"))
+        return new LabelAccessible(static_cast<AutoSizeLabel *>(object));
     return nullptr;
 }
 

@@ -1,5 +1,5 @@
 #pragma once
 
-// Makes the custom controls known to screen readers (role, name, value,
+// Makes the custom window controls known to screen readers (role, name, value,
 // state, press action). Idempotent; call before the first control is shown.
 void installControlAccessibility();
