@@ -8,6 +8,7 @@
 #include "editions/EditionProfile.h"
 #include "support/DialogRecorder.h"
 #include "support/TestDatabase.h"
+#include "support/Typing.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -25,13 +26,6 @@ class StartupTest : public QObject
 {
     Q_OBJECT
 private:
-    // keyClicks takes Latin-1 only; Persian letters go as key events carrying their text.
-    static void typeText(QWidget *widget, const QString &text)
-    {
-        for (const QChar c : text)
-            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
-
     template <typename T = QWidget>
     static T *find(QWidget &window, const char *name)
     {

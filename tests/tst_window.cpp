@@ -8,6 +8,7 @@
 #include "editions/EditionProfile.h"
 #include "support/DialogRecorder.h"
 #include "support/TestDatabase.h"
+#include "support/Typing.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
@@ -30,13 +31,6 @@ class WindowTest : public QObject
 {
     Q_OBJECT
 private:
-    // keyClicks takes Latin-1 only; Persian letters go as key events carrying their text.
-    static void typeText(QWidget *widget, const QString &text)
-    {
-        for (const QChar c : text)
-            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
-
     std::unique_ptr<TestDatabase> m_db;
     std::unique_ptr<DialogRecorder> m_boxes;
     std::unique_ptr<Tmain> m_window;

@@ -7,12 +7,6 @@
 #include <QAbstractItemView>
 #include <QHeaderView>
 
-void typeText(QWidget *widget, const QString &text)
-{
-    for (QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
-}
-
 WindowFixture::WindowFixture(const QString &sql) : db(sql)
 {
     open();

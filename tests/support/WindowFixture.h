@@ -2,6 +2,7 @@
 
 #include "DialogRecorder.h"
 #include "TestDatabase.h"
+#include "Typing.h"
 
 #include "app/Tmain.h"
 
@@ -9,10 +10,6 @@
 #include <memory>
 
 class QAbstractItemView;
-
-// Types text into a widget key by key, as a keyboard with any layout would
-// (QTest::keyClicks knows Latin-1 keys only).
-void typeText(QWidget *widget, const QString &text);
 
 // The kalam window on a scratch copy of the sample database (or on given
 // SQL), shown and exposed, with every message box recorded and answered.
