@@ -43,11 +43,7 @@ void greenButton(QPainter &p, QPointF c, qreal r)
 
 QPainterPath triangle(QPointF tip, QPointF a, QPointF b)
 {
-    QPainterPath t;
-    t.moveTo(tip);
-    t.lineTo(a);
-    t.lineTo(b);
-    t.closeSubpath();
+    const QPainterPath t = polygonPath({{tip}, {a}, {b}});
     return t;
 }
 
@@ -88,15 +84,9 @@ QImage headerStrip()
 
     greenButton(p, close.center(), close.width() / 2 - 0.3);
     const QPointF c = close.center();
-    QPainterPath house;
-    house.moveTo(c.x(), c.y() - 5);
-    house.lineTo(c.x() + 5, c.y() - 0.5);
-    house.lineTo(c.x() + 3.4, c.y() - 0.5);
-    house.lineTo(c.x() + 3.4, c.y() + 4.2);
-    house.lineTo(c.x() - 3.4, c.y() + 4.2);
-    house.lineTo(c.x() - 3.4, c.y() - 0.5);
-    house.lineTo(c.x() - 5, c.y() - 0.5);
-    house.closeSubpath();
+    const QPainterPath house = polygonPath({{c.x(), c.y() - 5}, {c.x() + 5, c.y() - 0.5},
+        {c.x() + 3.4, c.y() - 0.5}, {c.x() + 3.4, c.y() + 4.2}, {c.x() - 3.4, c.y() + 4.2},
+        {c.x() - 3.4, c.y() - 0.5}, {c.x() - 5, c.y() - 0.5}});
     p.fillPath(house, Qt::white);
     p.fillRect(QRectF(c.x() - 1, c.y() + 1.2, 2, 3), rgb(0x2E7D32));
     return image;
@@ -138,12 +128,7 @@ void bird(QPainter &p, QPointF at)
     leaf(p, QPointF(28, 19.5), 60, 9, 3.2);
     leaf(p, QPointF(5, 23), 120, 8, 3);
 
-    QPainterPath tail;
-    tail.moveTo(8, 14);
-    tail.lineTo(0, 21);
-    tail.lineTo(3, 22);
-    tail.lineTo(11, 17);
-    tail.closeSubpath();
+    const QPainterPath tail = polygonPath({{8, 14}, {0, 21}, {3, 22}, {11, 17}});
     p.fillPath(tail, rgb(0x6E3B24));
     QPainterPath body;
     body.moveTo(8, 16);
@@ -321,22 +306,10 @@ void gear(QPainter &p)
 
 void folderWithLens(QPainter &p)
 {
-    QPainterPath back;
-    back.moveTo(1.5, 5);
-    back.lineTo(8, 5);
-    back.lineTo(10, 7);
-    back.lineTo(19.5, 7);
-    back.lineTo(19.5, 19.5);
-    back.lineTo(1.5, 19.5);
-    back.closeSubpath();
+    const QPainterPath back = polygonPath({{1.5, 5}, {8, 5}, {10, 7}, {19.5, 7}, {19.5, 19.5}, {1.5, 19.5}});
     p.fillPath(back, rgb(0x2E62B8));
     p.strokePath(back, QPen(rgb(0x1A3F80), 1));
-    QPainterPath front;
-    front.moveTo(1.5, 19.5);
-    front.lineTo(5, 10.5);
-    front.lineTo(22.5, 10.5);
-    front.lineTo(19.5, 19.5);
-    front.closeSubpath();
+    const QPainterPath front = polygonPath({{1.5, 19.5}, {5, 10.5}, {22.5, 10.5}, {19.5, 19.5}});
     p.fillPath(front, verticalGradient(front.boundingRect(), rgb(0x9CC4F7), rgb(0x4F86DA)));
     p.strokePath(front, QPen(rgb(0x1A3F80), 1));
 

@@ -99,19 +99,9 @@ void handWithApple(QPainter &p, const QRectF &box)
     p.strokePath(stem, QPen(rgb(0x6B4423), 2.6, Qt::SolidLine, Qt::RoundCap));
     leaf(p, QPointF(c.x() + 3, c.y() - a * 0.98), 20, 20, 7);
 
-    QPainterPath sleeve;
-    sleeve.moveTo(102, 74);
-    sleeve.lineTo(130, 66);
-    sleeve.lineTo(130, 100);
-    sleeve.lineTo(108, 100);
-    sleeve.closeSubpath();
+    const QPainterPath sleeve = polygonPath({{102, 74}, {130, 66}, {130, 100}, {108, 100}});
     fillAndOutline(p, sleeve, verticalGradient(sleeve.boundingRect(), rgb(0x3E8E4A), rgb(0x1F5E2B)), rgb(0x184A22), 1);
-    QPainterPath cuff;
-    cuff.moveTo(100, 74);
-    cuff.lineTo(108, 72);
-    cuff.lineTo(116, 100);
-    cuff.lineTo(107, 100);
-    cuff.closeSubpath();
+    const QPainterPath cuff = polygonPath({{100, 74}, {108, 72}, {116, 100}, {107, 100}});
     fillAndOutline(p, cuff, rgb(0xF4F1E6), rgb(0x184A22), 1);
 
     QPainterPath hand;
@@ -230,14 +220,7 @@ void childReading(QPainter &p, const QRectF &box)
     limb(p, boardA, 5, rgb(0xA86E3A), rgb(0x5E3A1A));
     limb(p, boardB, 5, rgb(0x96602F), rgb(0x5E3A1A));
 
-    QPainterPath cover;
-    cover.moveTo(19, 64);
-    cover.lineTo(50, 69);
-    cover.lineTo(81, 64);
-    cover.lineTo(81, 82);
-    cover.lineTo(50, 87);
-    cover.lineTo(19, 82);
-    cover.closeSubpath();
+    const QPainterPath cover = polygonPath({{19, 64}, {50, 69}, {81, 64}, {81, 82}, {50, 87}, {19, 82}});
     fillAndOutline(p, cover, rgb(0x8E1E1A), rgb(0x5A0F0C), 1);
     QPainterPath pages;
     pages.moveTo(21, 63);

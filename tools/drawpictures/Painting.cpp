@@ -93,12 +93,8 @@ void softShadow(QPainter &p, const QPainterPath &shape, QPointF offset, int stre
 
 void diamond(QPainter &p, QPointF c, qreal hw, qreal hh, const QColor &colour)
 {
-    QPainterPath d;
-    d.moveTo(c.x() - hw, c.y());
-    d.lineTo(c.x(), c.y() - hh);
-    d.lineTo(c.x() + hw, c.y());
-    d.lineTo(c.x(), c.y() + hh);
-    d.closeSubpath();
+    const QPainterPath d = polygonPath({{c.x() - hw, c.y()}, {c.x(), c.y() - hh}, {c.x() + hw, c.y()},
+        {c.x(), c.y() + hh}});
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.fillPath(d, colour);
@@ -321,4 +317,13 @@ void paintEmblem(QPainter &p, const QRectF &box, bool small)
     p.restore();
 }
 
+QPainterPath polygonPath(std::initializer_list<QPointF> corners)
+{
+    QPainterPath path;
+    path.addPolygon(QPolygonF(QList<QPointF>(corners)));
+    path.closeSubpath();
+    return path;
+}
+
 } // namespace Pictures
+

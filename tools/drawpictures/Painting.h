@@ -1,5 +1,7 @@
 #pragma once
 
+#include <initializer_list>
+
 #include <QBrush>
 #include <QColor>
 #include <QFont>
@@ -67,6 +69,9 @@ void diamond(QPainter &p, QPointF centre, qreal halfWidth, qreal halfHeight, con
 void ornamentRule(QPainter &p, QPointF from, QPointF to, const QColor &colour);
 
 QPainterPath eightPointedStar(QPointF centre, qreal radius);
+
+// A closed path through the given corners.
+QPainterPath polygonPath(std::initializer_list<QPointF> corners);
 
 // An open book seen from the front: spine at the top middle, pages curling up.
 QPainterPath openBook(QPointF spine, qreal halfWidth, qreal height);
