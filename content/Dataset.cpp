@@ -420,6 +420,22 @@ void Dataset::setFieldText(const QString &field, const QString &text)
     emit rowChanged(m_current);
 }
 
+bool Dataset::isFieldChanged(const QString &field) const
+{
+    return std::find(m_changed.begin(), m_changed.end(), fieldIndex(field)) != m_changed.end();
+}
+
+void Dataset::revertField(const QString &field)
+{
+    const int index = fieldIndex(field);
+    const auto changed = std::find(m_changed.begin(), m_changed.end(), index);
+    if (index < 0 || changed == m_changed.end())
+        return;
+    m_changed.erase(changed);
+    m_rows[m_current].values[index] = m_state == State::Edit ? m_original[index] : Cell();
+    emit rowChanged(m_current);
+}
+
 void Dataset::checkBrowseMode()
 {
     if (m_state == State::Edit || m_state == State::Insert) {

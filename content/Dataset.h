@@ -58,6 +58,8 @@ public:
     void edit();
     void setFieldText(const QString &field, const QString &text);
     bool isModified() const { return !m_changed.empty(); }
+    bool isFieldChanged(const QString &field) const;
+    void revertField(const QString &field);  // back to the value as read, NULL included
     void post();    // writes the edited or new record; throws DataError and stays in editing
     void cancel();  // drops the edit, or the new record
     void checkBrowseMode();

@@ -334,6 +334,7 @@ void DBGrid::openEditor(const QString &typed)
     m_editorIndex = index;
     m_titleBefore = records->fieldText(m_field);
     m_modifiedBefore = records->isModified();
+    m_titleChangedBefore = records->isFieldChanged(m_field);
     if (typed.isEmpty()) {
         m_editor->selectAll();
     } else {
@@ -365,7 +366,11 @@ void DBGrid::undoTyping()
 {
     Dataset *records = dataset();
     if (m_modifiedBefore) {
-        m_source->setText(m_field, m_titleBefore);
+        // An untouched title goes back exactly as read, a NULL one included.
+        if (m_titleChangedBefore)
+            m_source->setText(m_field, m_titleBefore);
+        else
+            records->revertField(m_field);
         return;
     }
     const bool wasNew = records->state() == Dataset::State::Insert;

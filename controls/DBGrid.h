@@ -72,4 +72,5 @@ private:
     // The record as the editor found it, for Esc to go back to.
     QString m_titleBefore;
     bool m_modifiedBefore = false;
+    bool m_titleChangedBefore = false;
 };

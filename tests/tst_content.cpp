@@ -329,6 +329,20 @@ private slots:
         QCOMPARE(q.query.fieldText("pasokh"), QString("پاسخ 1\r\nسطر دوم"));
     }
 
+    void revertedFieldIsWrittenAsRead()
+    {
+        TestDatabase db(contentFixtureSql());
+        db.exec("UPDATE kolliyat SET kholase = NULL WHERE id = 1");
+        OneQuery q;
+        q.query.setFieldText("pasokh", "پاسخ تازه");
+        q.query.setFieldText("kholase", "عنوان موقت");
+        q.query.revertField("kholase");
+        QVERIFY(!q.query.isFieldChanged("kholase"));
+        q.query.next();
+        QCOMPARE(db.count("SELECT count(*) FROM kolliyat WHERE id = 1 AND kholase IS NULL"), 1);
+        QCOMPARE(db.scalar("SELECT pasokh FROM kolliyat WHERE id = 1"), QString("پاسخ تازه"));
+    }
+
     void conflictingChangeIsNotOverwritten_data()
     {
         QTest::addColumn<QString>("otherChange");
