@@ -71,21 +71,21 @@ void setFaceColour(QWidget *widget, const QColor &colour)
     widget->setAutoFillBackground(true);
 }
 
-QFont fontOf(const FontSpec &spec)
+QFont fontOf(const FontStyle &item)
 {
-    QFont font{QString::fromLatin1(spec.family)};
-    font.setPixelSize(spec.pixelHeight);
+    QFont font{QString::fromLatin1(item.family)};
+    font.setPixelSize(item.pixelHeight);
     return font;
 }
 
 // A font without a family is the window's, inherited.
-void applyFont(QWidget *widget, const FontSpec &spec)
+void applyFont(QWidget *widget, const FontStyle &item)
 {
-    if (!spec.family)
+    if (!item.family)
         return;
-    widget->setFont(fontOf(spec));
-    if (!spec.windowText)
-        setTextColour(widget, QColor(QRgb(spec.rgb)));
+    widget->setFont(fontOf(item));
+    if (!item.windowText)
+        setTextColour(widget, QColor(QRgb(item.rgb)));
 }
 
 class Builder
@@ -98,9 +98,9 @@ public:
 
     BuiltWindow build()
     {
-        for (const ControlSpec &spec : Layout::windowControls(m_edition)) {
-            control(spec);
-            placeFollowers(spec.name);
+        for (const ControlItem &item : Layout::windowControls(m_edition)) {
+            control(item);
+            placeFollowers(item.name);
         }
         m_result.content = new ContentData(m_edition.connectionString, m_window);
         bindViews();
@@ -145,28 +145,28 @@ private:
         }
     }
 
-    void control(const ControlSpec &spec)
+    void control(const ControlItem &item)
     {
-        QWidget *parent = m_parents.at(spec.parent ? spec.parent : "main");
-        QWidget *widget = create(spec, parent);
-        widget->setObjectName(QLatin1String(spec.name));
-        widget->setGeometry(spec.rect);
-        applyFont(widget, spec.font);
-        if (spec.background)
-            setFaceColour(widget, QColor(QRgb(spec.background)));
-        if (spec.handCursor)
+        QWidget *parent = m_parents.at(item.parent ? item.parent : "main");
+        QWidget *widget = create(item, parent);
+        widget->setObjectName(QLatin1String(item.name));
+        widget->setGeometry(item.rect);
+        applyFont(widget, item.font);
+        if (item.background)
+            setFaceColour(widget, QColor(QRgb(item.background)));
+        if (item.handCursor)
             widget->setCursor(Qt::PointingHandCursor);
         if (auto *label = qobject_cast<AutoSizeLabel *>(widget))
-            label->setText(spec.text);  // after geometry and font: it keeps its right edge
-        if (const auto spoken = spokenNames().find(spec.name); spoken != spokenNames().end())
+            label->setText(item.text);  // after geometry and font: it keeps its right edge
+        if (const auto spoken = spokenNames().find(item.name); spoken != spokenNames().end())
             widget->setAccessibleName(spoken->second);
-        widget->setHidden(spec.hidden);
-        if (spec.kind == ControlKind::Panel || spec.kind == ControlKind::GroupBox)
-            m_parents[spec.name] = widget;
-        if (isWindowed(spec.kind))
+        widget->setHidden(item.hidden);
+        if (item.kind == ControlKind::Panel || item.kind == ControlKind::GroupBox)
+            m_parents[item.name] = widget;
+        if (isWindowed(item.kind))
             m_windowed.push_back(widget);
-        if (spec.tabOrder >= 0)
-            m_tabs.push_back({parent, spec.tabOrder, widget});
+        if (item.tabOrder >= 0)
+            m_tabs.push_back({parent, item.tabOrder, widget});
     }
 
     static bool isWindowed(ControlKind kind)
@@ -182,28 +182,28 @@ private:
         }
     }
 
-    static QWidget *create(const ControlSpec &spec, QWidget *parent)
+    static QWidget *create(const ControlItem &item, QWidget *parent)
     {
-        switch (spec.kind) {
+        switch (item.kind) {
         case ControlKind::Picture: {
             auto *picture = new Picture(parent);
-            picture->load(spec.picture);
+            picture->load(item.picture);
             return picture;
         }
         case ControlKind::Label:
             return new AutoSizeLabel(parent);
         case ControlKind::FlatButton: {
             auto *button = new FlatButton(parent);
-            button->setText(spec.text);
-            button->setGlyph(spec.picture);
-            button->setGlyphAbove(Layout::glyphAboveCaption(spec.name));
+            button->setText(item.text);
+            button->setGlyph(item.picture);
+            button->setGlyphAbove(Layout::glyphAboveCaption(item.name));
             return button;
         }
         case ControlKind::Hotspot:
             return new Hotspot(parent);
         case ControlKind::EditBox: {
             auto *edit = new EditBox(parent);
-            edit->setText(spec.text);
+            edit->setText(item.text);
             edit->setFrame(false);
             return edit;
         }
@@ -213,16 +213,16 @@ private:
             return panel;
         }
         case ControlKind::GroupBox:
-            return new QGroupBox(spec.text, parent);
+            return new QGroupBox(item.text, parent);
         case ControlKind::Button: {
             // A button with a frame that, like the flat ones, never takes the focus.
-            auto *button = new QPushButton(spec.text, parent);
+            auto *button = new QPushButton(item.text, parent);
             button->setFocusPolicy(Qt::NoFocus);
             return button;
         }
         case ControlKind::RadioButton: {
-            auto *radio = new QRadioButton(spec.text, parent);
-            radio->setChecked(Layout::checkedInLayout(spec.name));
+            auto *radio = new QRadioButton(item.text, parent);
+            radio->setChecked(Layout::checkedInLayout(item.name));
             return radio;
         }
         }
@@ -251,7 +251,7 @@ private:
         view(slot).title = text;
     }
 
-    DBMemo *memo(const QString &name, const QRect &rect, const FontSpec &font, bool scrollBar, int tab,
+    DBMemo *memo(const QString &name, const QRect &rect, const FontStyle &font, bool scrollBar, int tab,
                  const QString &spoken)
     {
         auto *memo = new DBMemo(m_window);

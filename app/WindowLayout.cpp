@@ -14,10 +14,10 @@ QRect titleGrid(const EditionProfile &edition)
     return {656, edition.gridTop, 169, edition.gridHeight};
 }
 
-std::vector<ControlSpec> windowControls(const EditionProfile &e)
+std::vector<ControlItem> windowControls(const EditionProfile &e)
 {
     using K = ControlKind;
-    const FontSpec button{"Tahoma", 12, maroon};
+    const FontStyle button{"Tahoma", 12, maroon};
     return {
         {"Image1", K::Picture, nullptr, {0, 0, 865, 682}, {}, {}, 0, false, false, -1, e.backgroundResource},
         {"Image4", K::Picture, nullptr, {736, 0, 129, e.headerHeight}, {}, {}, 0, false, false, -1, ":/assets/header.jpg"},
@@ -50,11 +50,11 @@ std::vector<ControlSpec> windowControls(const EditionProfile &e)
     };
 }
 
-const ControlSpec &control(const std::vector<ControlSpec> &controls, const char *name)
+const ControlItem &control(const std::vector<ControlItem> &controls, const char *name)
 {
-    for (const ControlSpec &spec : controls)
-        if (qstrcmp(spec.name, name) == 0)
-            return spec;
+    for (const ControlItem &item : controls)
+        if (qstrcmp(item.name, name) == 0)
+            return item;
     throw std::out_of_range(std::string("no control ") + name);
 }
 

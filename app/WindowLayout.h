@@ -11,13 +11,13 @@
 
 enum class ControlKind { Picture, Label, FlatButton, Hotspot, EditBox, Panel, GroupBox, Button, RadioButton };
 
-struct ControlSpec {
+struct ControlItem {
     const char *name;
     ControlKind kind;
     const char *parent;       // nullptr: the window itself
     QRect rect;               // in the parent
     QString text;             // caption or initial text
-    FontSpec font{nullptr, 0};// family nullptr: the window font
+    FontStyle font{nullptr, 0};// family nullptr: the window font
     unsigned background = 0;  // RGB of an opaque face, 0 for none
     bool hidden = false;
     bool handCursor = false;
@@ -34,12 +34,12 @@ constexpr unsigned memoColour = 0xD9F1D1;
 constexpr unsigned editColour = 0xECF8EC;
 constexpr unsigned maroon = 0x800000, green = 0x008000, navy = 0x000080, olive = 0x808000,
                    red = 0xFF0000, darkGreen = 0x004000;
-inline const FontSpec windowFont{"Tahoma", 12, 0, true};
+inline const FontStyle windowFont{"Tahoma", 12, 0, true};
 
 // Controls other than the topic links and topic views, in layout order, with
 // the edition's values filled in (Shape1, Image4 height, background picture).
-std::vector<ControlSpec> windowControls(const EditionProfile &edition);
-const ControlSpec &control(const std::vector<ControlSpec> &controls, const char *name);
+std::vector<ControlItem> windowControls(const EditionProfile &edition);
+const ControlItem &control(const std::vector<ControlItem> &controls, const char *name);
 
 // The topic view: all seven sets lie in the same places.
 QRect titleText(const EditionProfile &edition);    // DBText + suffix
@@ -48,13 +48,13 @@ constexpr QRect answerMemo{32, 272, 521, 201};      // Memopa + suffix
 constexpr QRect footnoteMemo{40, 496, 513, 97};     // Memoma + suffix
 QRect titleGrid(const EditionProfile &edition);    // DB + suffix, six topic slots
 constexpr QRect searchGrid{41, 192, 189, 160};      // DBpnamaz, inside Panel1
-inline const FontSpec searchGridFont{"Tahoma", 13, 0, true}; // DBpnamaz in every edition
-inline const FontSpec titleFont{"B Badr", 16, maroon};
-inline const FontSpec questionFont{"B Badr", 16, navy};
-inline const FontSpec answerFont{"B Badr", 16, maroon};
-inline const FontSpec footnoteFont{"B Badr", 16, olive};
-inline const FontSpec gridColumnFont{"Tahoma", 12, 0, true};
-inline const FontSpec gridTitleFont{"Tahoma", 12, maroon};
+inline const FontStyle searchGridFont{"Tahoma", 13, 0, true}; // DBpnamaz in every edition
+inline const FontStyle titleFont{"B Badr", 16, maroon};
+inline const FontStyle questionFont{"B Badr", 16, navy};
+inline const FontStyle answerFont{"B Badr", 16, maroon};
+inline const FontStyle footnoteFont{"B Badr", 16, olive};
+inline const FontStyle gridColumnFont{"Tahoma", 12, 0, true};
+inline const FontStyle gridTitleFont{"Tahoma", 12, maroon};
 inline const QString gridTitle = QStringLiteral("عنوان پرسش ها");
 
 // Settings of single controls that the table above has no column for.

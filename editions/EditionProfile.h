@@ -8,7 +8,7 @@
 
 // A font as the layout gives it: a family name, a character height in pixels
 // (the layout writes it negative) and a colour; 0 colour means the window-text colour.
-struct FontSpec {
+struct FontStyle {
     const char *family;
     int pixelHeight;
     unsigned rgb = 0;
@@ -32,7 +32,7 @@ struct EditionProfile {
     int titleTop, titleHeight;      // title texts: left 288, width 217 in every edition
     int shape1Left, shape1Width;    // web-site hotspot at the bottom: top 656, height 25
     int gridTop, gridHeight;        // title grids of the six topic slots
-    FontSpec gridFont;
+    FontStyle gridFont;
     bool questionScrollBar;
     int headerHeight;               // Image4
     QString backgroundResource;     // Qt resource path of the edition's own picture

@@ -18,7 +18,7 @@ QString connectionStringFor(const QString &file, bool extendedProperties)
                          "Jet OLEDB:Compact Without Replica Repair=False;Jet OLEDB:SFP=False");
 }
 
-const FontSpec tahomaGrid{"Tahoma", 13, 0, true};
+const FontStyle tahomaGrid{"Tahoma", 13, 0, true};
 
 EditionProfile make(const QString &name, const QString &file, std::vector<TopicLink> links)
 {

@@ -9,7 +9,7 @@
 
 namespace {
 
-const std::vector<ControlSpec> &kalamControls()
+const std::vector<ControlItem> &kalamControls()
 {
     static const auto controls = Layout::windowControls(edition(QStringLiteral("kalam")));
     return controls;

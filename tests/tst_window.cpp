@@ -112,45 +112,45 @@ private slots:
     void layoutControls_data()
     {
         QTest::addColumn<QString>("name");
-        for (const ControlSpec &spec : Layout::windowControls(edition(QStringLiteral("kalam"))))
-            QTest::newRow(spec.name) << QString::fromLatin1(spec.name);
+        for (const ControlItem &item : Layout::windowControls(edition(QStringLiteral("kalam"))))
+            QTest::newRow(item.name) << QString::fromLatin1(item.name);
     }
     void layoutControls()
     {
         QFETCH(QString, name);
         const auto controls = Layout::windowControls(edition(QStringLiteral("kalam")));
-        const ControlSpec &spec = Layout::control(controls, name.toLatin1().constData());
-        QWidget *control = find(spec.name);
+        const ControlItem &item = Layout::control(controls, name.toLatin1().constData());
+        QWidget *control = find(item.name);
 
-        QCOMPARE(control->parentWidget()->objectName(), QLatin1String(spec.parent ? spec.parent : "main"));
+        QCOMPARE(control->parentWidget()->objectName(), QLatin1String(item.parent ? item.parent : "main"));
         if (qobject_cast<QLabel *>(control)) {
             // Labels size themselves to their text and keep their right edge.
-            QCOMPARE(control->x() + control->width(), spec.rect.x() + spec.rect.width());
-            QCOMPARE(control->y(), spec.rect.y());
-            QCOMPARE(qobject_cast<QLabel *>(control)->text(), spec.text);
+            QCOMPARE(control->x() + control->width(), item.rect.x() + item.rect.width());
+            QCOMPARE(control->y(), item.rect.y());
+            QCOMPARE(qobject_cast<QLabel *>(control)->text(), item.text);
         } else if (name == QLatin1String("Image2")) {
             // The topic marker's top in the layout is replaced by the start view.
-            QCOMPARE(control->geometry(), spec.rect.translated(0, 107 - spec.rect.y()));
+            QCOMPARE(control->geometry(), item.rect.translated(0, 107 - item.rect.y()));
         } else {
-            QCOMPARE(control->geometry(), spec.rect);
+            QCOMPARE(control->geometry(), item.rect);
         }
         if (auto *button = qobject_cast<QAbstractButton *>(control))
-            QCOMPARE(button->text(), spec.text);
+            QCOMPARE(button->text(), item.text);
         if (auto *edit = qobject_cast<QLineEdit *>(control)) {
-            QCOMPARE(edit->text(), spec.text);
+            QCOMPARE(edit->text(), item.text);
             QVERIFY(!edit->hasFrame());
-            QCOMPARE(edit->palette().color(QPalette::Base), QColor(QRgb(spec.background)));
+            QCOMPARE(edit->palette().color(QPalette::Base), QColor(QRgb(item.background)));
         }
-        if (spec.font.family) {
-            QCOMPARE(control->font().family(), QLatin1String(spec.font.family));
-            QCOMPARE(control->font().pixelSize(), spec.font.pixelHeight);
-            if (!spec.font.windowText)
-                QCOMPARE(control->palette().color(QPalette::Text), QColor(QRgb(spec.font.rgb)));
+        if (item.font.family) {
+            QCOMPARE(control->font().family(), QLatin1String(item.font.family));
+            QCOMPARE(control->font().pixelSize(), item.font.pixelHeight);
+            if (!item.font.windowText)
+                QCOMPARE(control->palette().color(QPalette::Text), QColor(QRgb(item.font.rgb)));
         } else {
             QCOMPARE(control->font(), m_window->font());
         }
-        QCOMPARE(control->isVisibleTo(m_window.get()), !spec.hidden && !spec.parent);
-        QCOMPARE(control->cursor().shape() == Qt::PointingHandCursor, spec.handCursor);
+        QCOMPARE(control->isVisibleTo(m_window.get()), !item.hidden && !item.parent);
+        QCOMPARE(control->cursor().shape() == Qt::PointingHandCursor, item.handCursor);
     }
 
     void layoutSpotChecks()

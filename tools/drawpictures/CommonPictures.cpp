@@ -12,7 +12,7 @@ namespace {
 
 constexpr int headerPictureHeight = 47;
 
-const std::vector<ControlSpec> &controls()
+const std::vector<ControlItem> &controls()
 {
     static const auto all = Layout::windowControls(allEditions().front());
     return all;
