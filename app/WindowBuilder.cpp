@@ -71,21 +71,21 @@ void setFaceColour(QWidget *widget, const QColor &colour)
     widget->setAutoFillBackground(true);
 }
 
-QFont fontOf(const FontStyle &item)
+QFont fontOf(const FontStyle &style)
 {
-    QFont font{QString::fromLatin1(item.family)};
-    font.setPixelSize(item.pixelHeight);
+    QFont font{QString::fromLatin1(style.family)};
+    font.setPixelSize(style.pixelHeight);
     return font;
 }
 
 // A font without a family is the window's, inherited.
-void applyFont(QWidget *widget, const FontStyle &item)
+void applyFont(QWidget *widget, const FontStyle &style)
 {
-    if (!item.family)
+    if (!style.family)
         return;
-    widget->setFont(fontOf(item));
-    if (!item.windowText)
-        setTextColour(widget, QColor(QRgb(item.rgb)));
+    widget->setFont(fontOf(style));
+    if (!style.windowText)
+        setTextColour(widget, QColor(QRgb(style.rgb)));
 }
 
 class Builder
