@@ -506,7 +506,7 @@ QString Dataset::rowMatch(int firstParameter) const
 {
     QStringList terms;
     for (int c = 0; c < m_originColumns.size(); ++c)
-        terms << QStringLiteral("%1 IS ?%2").arg(identifier(m_originColumns[c])).arg(firstParameter + c);
+        terms << QStringLiteral("%1 IS ?%2 COLLATE BINARY").arg(identifier(m_originColumns[c])).arg(firstParameter + c);
     return QStringLiteral("rowid = (SELECT rowid FROM %1 WHERE %2 LIMIT 1)")
         .arg(identifier(m_table), terms.join(QLatin1String(" AND ")));
 }

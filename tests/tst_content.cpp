@@ -431,6 +431,29 @@ private slots:
         QCOMPARE(db.scalar("SELECT kholase FROM kolliyat WHERE shomare = 8"), QString("سه"));
     }
 
+    // A column that compares without regard to case still tells Ab from ab:
+    // the write goes to the row that was read, and a change of case made by
+    // someone else is a change.
+    void rowsThatDifferOnlyInCase()
+    {
+        TestDatabase db("CREATE TABLE kolliyat (kholase TEXT COLLATE NOCASE, porsesh TEXT, pasokh TEXT, "
+                        "pavaraghi TEXT);"
+                        "INSERT INTO kolliyat VALUES ('Ab', 'p', 'x', NULL);"
+                        "INSERT INTO kolliyat VALUES ('ab', 'p', 'x', NULL);");
+        OneQuery q;
+        q.query.next();
+        q.query.setFieldText("pasokh", "edited");
+        q.query.first();
+        QCOMPARE(db.scalar("SELECT pasokh FROM kolliyat WHERE kholase = 'ab' COLLATE BINARY"), QString("edited"));
+        QCOMPARE(db.scalar("SELECT pasokh FROM kolliyat WHERE kholase = 'Ab' COLLATE BINARY"), QString("x"));
+
+        db.exec("UPDATE kolliyat SET kholase = 'AB' WHERE kholase = 'Ab' COLLATE BINARY");
+        q.query.setFieldText("pasokh", "mine");
+        QVERIFY(!errorOf([&] { q.query.next(); }).isEmpty());
+        QCOMPARE(q.query.state(), Dataset::State::Edit);
+        QCOMPARE(db.count("SELECT count(*) FROM kolliyat WHERE pasokh = 'mine'"), 0);
+    }
+
     void resultNotFromOneTableCannotBeWritten()
     {
         TestDatabase db(contentFixtureSql());
