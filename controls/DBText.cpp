@@ -35,8 +35,15 @@ void DBText::reload()
         return;
     m_text = text;
     update();
-    if (QAccessible::isActive() && accessibleName().isEmpty()) {
+    // A screen reader announces the new title: as the name when the window
+    // gave the control none, otherwise as its value.
+    if (!QAccessible::isActive())
+        return;
+    if (accessibleName().isEmpty()) {
         QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    } else {
+        QAccessibleValueChangeEvent event(this, m_text);
         QAccessible::updateAccessibility(&event);
     }
 }
