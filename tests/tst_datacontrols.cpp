@@ -12,7 +12,6 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -964,22 +963,23 @@ private slots:
         QCOMPARE(grid->model()->headerData(0, Qt::Horizontal).toString(), QString("عنوان پرسش ها"));
     }
 
-    void gridWithManyRowsStaysFast()
+    // Twenty thousand titles: the grid keeps one cell widget at most, moves by
+    // keys to the far ends, and keeps every row one line high.
+    void gridWithManyRows()
     {
         const QString sql = "CREATE TABLE t (id INTEGER PRIMARY KEY, kholase TEXT, porsesh TEXT, pasokh TEXT, "
                             "pavaraghi TEXT);"
                             "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 20000) "
                             "INSERT INTO t SELECT i, 'عنوان شماره ' || i, 'پرسش', 'پاسخ', 'منبع' FROM n;";
-        QElapsedTimer timer;
-        timer.start();
         Reader reader(sql);
         reader.grid->setFocus();
         key(Qt::Key_End);
-        key(Qt::Key_PageUp);
+        QCOMPARE(reader.query.currentRow(), 19999);
+        QCOMPARE(reader.title->text(), QString("عنوان شماره 20000"));
         key(Qt::Key_Home);
+        QCOMPARE(reader.query.currentRow(), 0);
         reader.query.replaceStatement("SELECT * FROM t");
         QCoreApplication::processEvents();
-        QVERIFY2(timer.elapsed() < 3000, qPrintable(QString("took %1 ms").arg(timer.elapsed())));
         QCOMPARE(reader.grid->model()->rowCount(), 20000);
         QCOMPARE(reader.grid->rowHeight(19999), reader.grid->rowHeight(0));
         QVERIFY(reader.grid->findChildren<QWidget *>().size() < 30);  // no widget per row
