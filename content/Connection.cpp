@@ -119,6 +119,17 @@ void Connection::open()
     m_db = db;
 }
 
+QString Connection::lastError() const
+{
+    const int primary = sqlite3_extended_errcode(m_db) & 0xff;
+    const QString message = QString::fromUtf8(sqlite3_errmsg(m_db));
+    if (primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB)
+        return QStringLiteral("the database %1 is damaged (%2)").arg(quoted(fileName()), message);
+    if (primary == SQLITE_IOERR || primary == SQLITE_CANTOPEN)
+        return QStringLiteral("the database %1 can no longer be read (%2)").arg(quoted(fileName()), message);
+    return message;
+}
+
 void Connection::setBusyTimeout(int milliseconds)
 {
     m_busyTimeoutMs = milliseconds;

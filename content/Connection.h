@@ -27,6 +27,10 @@ public:
 
     sqlite3 *handle() const { return m_db; }
 
+    // The last error of this connection in words; damage and a file that can
+    // no longer be read name the file.
+    QString lastError() const;
+
     // How long a statement waits for another program's lock before it fails.
     static constexpr int defaultBusyTimeoutMs = 5000;
     void setBusyTimeout(int milliseconds);

@@ -159,7 +159,7 @@ void Dataset::open()
     if (rc == SQLITE_AUTH)
         fail(QStringLiteral("only statements that read can be run here"));
     if (rc != SQLITE_OK)
-        fail(QString::fromUtf8(sqlite3_errmsg(db)));
+        fail(m_connection->lastError());
     if (!statement.get())
         fail(QStringLiteral("the statement is empty"));
     if (statement.hasMoreThanOne())
@@ -212,7 +212,7 @@ void Dataset::readResult(sqlite3_stmt *statement)
         const int primary = rc & 0xff;
         if (primary == SQLITE_AUTH)
             fail(QStringLiteral("only statements that read can be run here"));
-        fail(QString::fromUtf8(sqlite3_errmsg(m_connection->handle())));
+        fail(m_connection->lastError());
     }
     m_fields = fields;
     m_originColumns = origins;
@@ -524,7 +524,7 @@ void Dataset::writeFailed(const QString &what, int code) const
     QString why = primary == SQLITE_READONLY ? QStringLiteral("the database file is read-only")
         : primary == SQLITE_BUSY || primary == SQLITE_LOCKED
             ? QStringLiteral("the database is locked by another program; try again")
-            : QString::fromUtf8(sqlite3_errmsg(m_connection->handle()));
+            : m_connection->lastError();
     fail(QStringLiteral("Cannot %1: %2").arg(what, why));
 }
 

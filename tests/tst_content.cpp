@@ -136,6 +136,30 @@ private slots:
         QCOMPARE(after, before);                 // never changed
     }
 
+    // The start of the file is sound, so the connection opens; the damage
+    // shows only when a table is read, and the message still names the file.
+    void damageFurtherInNamesTheFile()
+    {
+        TestDatabase db;
+        const int page = db.count("PRAGMA page_size");
+        const int root = db.count("SELECT rootpage FROM sqlite_master WHERE name = 'kolliyat'");
+        QVERIFY(root > 1);
+        {
+            QFile file(db.path());
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.seek(qint64(root - 1) * page));
+            file.write(QByteArray(page, '\xff'));
+        }
+        Connection connection;
+        connection.setConnectionString(kalamConnection);
+        Query query(&connection);
+        query.setObjectName("Qkolliyat");
+        query.setSql({"SELECT * FROM kolliyat"});
+        const QString error = errorOf([&] { query.open(); });
+        QVERIFY2(error.startsWith("Qkolliyat: the database \"kalam.mdb\" is damaged"), qPrintable(error));
+        QVERIFY(!query.isOpen());
+    }
+
     void missingObjectsReportOnceEach_data()
     {
         QTest::addColumn<QStringList>("without");
