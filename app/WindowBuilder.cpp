@@ -296,6 +296,7 @@ private:
         grid->setGeometry(inPanel ? Layout::searchGrid : Layout::titleGrid(m_edition));
         // The grid's own font sets the row height; the column and its title have fonts of their own.
         grid->setFont(fontOf(inPanel ? Layout::searchGridFont : m_edition.gridFont));
+        grid->setCellFont(fontOf(Layout::gridColumnFont));
         grid->setFrameShape(QFrame::NoFrame);
         QHeaderView *titles = grid->horizontalHeader();
         titles->setFont(fontOf(Layout::gridTitleFont));

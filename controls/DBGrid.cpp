@@ -22,6 +22,7 @@ public:
     {
         auto *editor = new QLineEdit(parent);
         editor->setFrame(false);
+        editor->setFont(m_grid->cellFont());
         m_grid->m_editor = editor;
         QObject::connect(editor, &QLineEdit::textEdited, m_grid, &DBGrid::storeTitle);
         return editor;
@@ -32,6 +33,13 @@ public:
         auto *line = static_cast<QLineEdit *>(editor);
         if (!line->isModified())  // a change of the row elsewhere never wipes what is being typed
             line->setText(index.data(Qt::EditRole).toString());
+    }
+
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->font = m_grid->cellFont();
+        option->fontMetrics = QFontMetrics(option->font);
     }
 
     // The record already holds what was typed.
@@ -113,6 +121,12 @@ bool DBGrid::isActive() const
 int DBGrid::rowsInSight() const
 {
     return std::max(1, viewport()->height() / verticalHeader()->defaultSectionSize());
+}
+
+void DBGrid::setCellFont(const QFont &font)
+{
+    m_cellFont = font;
+    viewport()->update();
 }
 
 // Rows are one line of the grid's font, three pixels and the grid line high.

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QTableView>
 #include <functional>
+#include <optional>
 
 class DataSource;
 class Dataset;
@@ -27,6 +28,11 @@ public:
     QLineEdit *titleEditor() const { return m_editor; }
     // How many whole rows the grid shows: the step of Page Up and Page Down.
     int rowsInSight() const;
+
+    // The column's own font for the titles and their editor; the grid's font
+    // only sets the row height.
+    void setCellFont(const QFont &font);
+    QFont cellFont() const { return m_cellFont.value_or(font()); }
 
 protected:
     bool event(QEvent *event) override;
@@ -68,6 +74,7 @@ private:
     QString m_field;
     DatasetModel *m_model = nullptr;
     QPointer<QLineEdit> m_editor;
+    std::optional<QFont> m_cellFont;
     QPersistentModelIndex m_editorIndex;
     // The record as the editor found it, for Esc to go back to.
     QString m_titleBefore;

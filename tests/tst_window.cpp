@@ -19,6 +19,8 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
+#include <QTableView>
 #include <QTemporaryDir>
 // Mouse events go through the window, so the control on top at the point gets them.
 #define QTEST_QPA_MOUSE_HANDLING
@@ -254,6 +256,47 @@ private slots:
                  Qt::ScrollBarAlwaysOn);
         QCOMPARE(child("Image4")->height(), 49);
         QCOMPARE(child("DBTextkolliyat")->geometry(), QRect(288, 113, 217, 25));
+    }
+
+    // The titles keep the column's Tahoma -12 in every edition, also where the
+    // edition gives the grid a font of its own (B Badr in ahkam).
+    void gridTitlesKeepTheColumnFont_data()
+    {
+        QTest::addColumn<QString>("edition");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("kalam") << "kalam" << "kalam.mdb";
+        QTest::newRow("ahkam") << "ahkam" << "ramezan.mdb";
+    }
+    void gridTitlesKeepTheColumnFont()
+    {
+        QFETCH(QString, edition);
+        QFETCH(QString, file);
+        m_window.reset();
+        TestDatabase db(TestDatabase::sampleSql(), file);
+        Tmain window(::edition(edition));
+        for (const char *name : {"DBkolliyat", "DBpnamaz"}) {
+            auto *grid = window.findChild<QTableView *>(QLatin1String(name));
+            QVERIFY(grid);
+            const QModelIndex cell = grid->model()->index(0, 0);
+            QFont tahoma12(QStringLiteral("Tahoma"));
+            tahoma12.setPixelSize(12);
+            QStyleOptionViewItem asTheGridDraws;
+            asTheGridDraws.initFrom(grid);  // carries the grid's own font
+            QStyleOptionViewItem inTahoma12 = asTheGridDraws;
+            inTahoma12.font = tahoma12;
+            // A cell measures as a plain cell drawn in Tahoma -12 does.
+            QCOMPARE(grid->itemDelegate()->sizeHint(asTheGridDraws, cell),
+                     QStyledItemDelegate().sizeHint(inTahoma12, cell));
+
+            grid->setCurrentIndex(cell);
+            grid->setFocus();
+            QTest::keyClick(grid, Qt::Key_F2);
+            auto *editor = grid->findChild<QLineEdit *>();
+            QVERIFY(editor);
+            QCOMPARE(editor->font().family(), QStringLiteral("Tahoma"));
+            QCOMPARE(editor->font().pixelSize(), 12);
+            QTest::keyClick(editor, Qt::Key_Escape);
+        }
     }
 
     // Bottom to top among the window's own controls: painted ones in layout
