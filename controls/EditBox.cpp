@@ -11,6 +11,14 @@ void EditBox::focusInEvent(QFocusEvent *event)
     // QLineEdit selects on Tab and shortcuts itself, but not on activation.
     QLineEdit::focusInEvent(event);
     const Qt::FocusReason reason = event->reason();
-    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::OtherFocusReason)
+    const bool returning = reason == Qt::ActiveWindowFocusReason && m_leftWithItsWindow;
+    m_leftWithItsWindow = false;
+    if (!returning && (reason == Qt::ActiveWindowFocusReason || reason == Qt::OtherFocusReason))
         selectAll();
+}
+
+void EditBox::focusOutEvent(QFocusEvent *event)
+{
+    QLineEdit::focusOutEvent(event);
+    m_leftWithItsWindow = event->reason() == Qt::ActiveWindowFocusReason;
 }
