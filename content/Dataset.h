@@ -75,7 +75,7 @@ public:
     QString messageFor(const QString &message) const;
 
 signals:
-    void reset();              // opened or closed: the whole result changed
+    void reset();              // opened or closed: the whole result changed; currentChanged follows
     void currentChanged();     // another record became current
     void rowChanged(int row);  // values of a row changed (edited, written, undone)
     void rowInserted(int row);

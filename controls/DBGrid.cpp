@@ -101,7 +101,6 @@ void DBGrid::bind(DataSource *source, const QString &field, const QString &title
     m_model->setLayoutDirection(layoutDirection());
     setModel(m_model);
     // After the model, which has to know of a change first.
-    connect(source, &DataSource::reset, this, &DBGrid::followCurrent);
     connect(source, &DataSource::currentChanged, this, &DBGrid::followCurrent);
     connect(source, &DataSource::rowInserted, this, &DBGrid::followCurrent);
     connect(source, &DataSource::rowRemoved, this, &DBGrid::followCurrent);

@@ -43,7 +43,6 @@ void DBMemo::bind(DataSource *source, const QString &field)
     if (!source)
         return;
     source->bind(objectName(), field);
-    connect(source, &DataSource::reset, this, &DBMemo::reload);
     connect(source, &DataSource::currentChanged, this, &DBMemo::reload);
     connect(source, &DataSource::rowChanged, this, &DBMemo::reloadIfChanged);
     reload();

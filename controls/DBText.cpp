@@ -19,7 +19,6 @@ void DBText::bind(DataSource *source, const QString &field)
     if (!source)
         return;
     source->bind(objectName(), field);
-    connect(source, &DataSource::reset, this, &DBText::reload);
     connect(source, &DataSource::currentChanged, this, &DBText::reload);
     connect(source, &DataSource::rowChanged, this, [this](int row) {
         if (row == m_source->dataset()->currentRow())
