@@ -1,4 +1,5 @@
 #include "controls/DBGrid.h"
+#include "controls/DBMemo.h"
 
 #include "content/DataSource.h"
 #include "controls/DatasetModel.h"
@@ -425,13 +426,18 @@ void DBGrid::deleteCurrent()
 }
 
 // A new record nobody typed into does not outlive the grid's focus. Another
-// window coming up (a message box) is not the user leaving the grid.
+// window coming up (a message box) is not the user leaving the grid, and
+// neither is a click into a memo of the same record: the user is filling the
+// new record in, and dropping it there would send the text typed next into
+// the record beside it.
 void DBGrid::focusLeft(Qt::FocusReason reason)
 {
     if (!isActive() || reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
         return;
     const QWidget *now = QApplication::focusWidget();
     if (now && (now == this || isAncestorOf(now)))
+        return;
+    if (const auto *memo = qobject_cast<const DBMemo *>(now); memo && memo->dataSource() == m_source)
         return;
     Dataset *records = dataset();
     if (records->state() == Dataset::State::Insert && !records->isModified())

@@ -15,6 +15,7 @@ public:
     explicit DBMemo(QWidget *parent = nullptr);
 
     void bind(DataSource *source, const QString &field);
+    DataSource *dataSource() const { return m_source; }
 
     // The field's text as stored, line breaks in their stored form.
     QString storedText() const;

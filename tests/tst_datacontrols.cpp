@@ -843,6 +843,42 @@ private slots:
         QCOMPARE(dialogs.boxes.size(), 0);
     }
 
+    // Insert in the grid, then the question typed into its memo: the text
+    // goes into the new record, never into the record beside it.
+    void newRecordIsFilledInThroughAMemo_data()
+    {
+        QTest::addColumn<QString>("made");
+        QTest::newRow("inserted") << "insert";
+        QTest::newRow("appended") << "append";
+    }
+    void newRecordIsFilledInThroughAMemo()
+    {
+        QFETCH(QString, made);
+        Reader reader;
+        DialogRecorder dialogs;
+        if (made == "append") {
+            reader.clickRow(3);
+            key(Qt::Key_Down);
+        } else {
+            reader.clickRow(1);
+            key(Qt::Key_Insert);
+        }
+        QTest::mouseClick(reader.question->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+        QVERIFY(reader.question->hasFocus());
+        QCOMPARE(reader.query.state(), Dataset::State::Insert);
+        QCOMPARE(reader.question->storedText(), QString());
+        type("پرسش تازه");
+        reader.query.first();
+
+        QCOMPARE(reader.db.count("SELECT count(*) FROM t"), 5);
+        QCOMPARE(reader.db.count("SELECT count(*) FROM t WHERE porsesh = 'پرسش تازه' AND kholase IS NULL"), 1);
+        for (const Record &r : records)
+            QCOMPARE(reader.db.count(QString("SELECT count(*) FROM t WHERE kholase = %1 AND porsesh IS %2")
+                                         .arg(literal(r.title), literal(r.question))),
+                     1);
+        QCOMPARE(dialogs.boxes.size(), 0);
+    }
+
     void gridNewRecordWithATitleIsAdded()
     {
         Reader reader;
