@@ -258,6 +258,31 @@ private slots:
         QVERIFY(f.find<Query>("qpnamaz")->isOpen());
         QCOMPARE(f.boxes.boxes.size(), 2);
     }
+
+    // The cancel ends at the failed opening: Label8 is already hidden, the
+    // count stays; the next cancel brings the full list back.
+    void failedCancelKeepsTheCountAndRecovers()
+    {
+        WindowFixture f;
+        auto *box = f.find<QLineEdit>("Edit1");
+        box->selectAll();
+        typeText(box, "ر");
+        const QString count = label9(f);
+        f.db.exec("ALTER TABLE kolliyat RENAME TO kolliyat_old;");
+        f.click("SpeedButton5");
+        QCOMPARE(f.boxes.texts(), QStringList{"Qkolliyat: no such table: kolliyat."});
+        QVERIFY(!f.find<Query>("Qkolliyat")->isOpen());
+        QVERIFY(f.find("Label8")->isHidden());
+        QCOMPARE(label9(f), count);
+        QCOMPARE(f.gridRows("DBkolliyat"), 0);
+
+        f.db.exec("ALTER TABLE kolliyat_old RENAME TO kolliyat;");
+        f.click("SpeedButton5");
+        QCOMPARE(f.boxes.boxes.size(), 1);
+        QCOMPARE(label9(f), QString());
+        QCOMPARE(f.gridRows("DBkolliyat"), f.db.count("SELECT count(*) FROM kolliyat"));
+        QCOMPARE(box->text(), QStringLiteral("ر"));
+    }
 };
 
 QTEST_MAIN(SearchTest)
