@@ -1,7 +1,7 @@
 #include "controls/DBGrid.h"
-#include "controls/DBMemo.h"
 
 #include "content/DataSource.h"
+#include "controls/DBMemo.h"
 #include "controls/DatasetModel.h"
 #include "controls/Dialogs.h"
 
