@@ -89,13 +89,46 @@ private slots:
     {
         WindowFixture f;
         QWidget *answer = f.find("Memopakolliyat");
-        QTest::mouseClick(answer->focusProxy() ? answer->focusProxy() : answer, Qt::LeftButton);
+        f.clickInto("Memopakolliyat");
         QTRY_VERIFY(answer->hasFocus());
         f.click("Label3");
         QWidget *focused = QApplication::focusWidget();
         QVERIFY2(!focused || focused == f.window.get(), focused ? qPrintable(focused->objectName()) : "");
         QTest::keyClick(f.window.get(), Qt::Key_Tab);
         QTRY_COMPARE(QApplication::focusWidget(), f.find("Edit1"));
+    }
+
+    // Coming back to the window keeps what was typed in the filter box: the
+    // next key adds to it. With no control focused, coming back selects the
+    // box's whole text, as at start-up.
+    void activatingAgainKeepsTheTypedFilter()
+    {
+        WindowFixture f;
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        auto *filter = f.find<QLineEdit>("Edit1");
+        typeText(filter, QStringLiteral("روز"));
+
+        QWidget other;
+        auto switchAwayAndBack = [&] {
+            other.show();
+            other.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&other));
+            f.window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        };
+        switchAwayAndBack();
+        QCOMPARE(QApplication::focusWidget(), filter);
+        QVERIFY(!filter->hasSelectedText());
+        typeText(filter, QStringLiteral("ه"));
+        QCOMPARE(filter->text(), QStringLiteral("روزه"));
+
+        f.clickInto("Memopakolliyat");
+        f.click("Label3");
+        QCOMPARE(QApplication::focusWidget(), f.window.get());  // the focused memo was hidden
+        switchAwayAndBack();
+        QCOMPARE(QApplication::focusWidget(), filter);
+        QCOMPARE(filter->selectedText(), QStringLiteral("روزه"));
+        QCOMPARE(f.boxes.texts(), QStringList());
     }
 
     void searchViewOpensAndClosesAroundTopics()

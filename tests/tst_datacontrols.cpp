@@ -127,6 +127,12 @@ struct Reader {
         grid->scrollTo(cell(row));
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(cell(row)).center());
     }
+    // "append": Down on the last record; "insert": Insert on the second.
+    void startNewRecord(const QString &made) const
+    {
+        clickRow(made == QLatin1String("append") ? 3 : 1);
+        key(made == QLatin1String("append") ? Qt::Key_Down : Qt::Key_Insert);
+    }
     QString mark(int row) const { return grid->model()->headerData(row, Qt::Vertical).toString(); }
     QList<int> markedRows() const
     {
@@ -789,7 +795,7 @@ private slots:
 
     void gridDropsANewRecordLeftEmpty_data()
     {
-        QTest::addColumn<QString>("made");  // "append": Down on the last; "insert": Insert on the second
+        QTest::addColumn<QString>("made");  // as Reader::startNewRecord takes it
         QTest::addColumn<QString>("leftBy");
         QTest::addColumn<int>("current");
         QTest::newRow("appended, Up") << "append" << "Up" << 3;
@@ -808,13 +814,7 @@ private slots:
         QFETCH(int, current);
         Reader reader;
         DialogRecorder dialogs;
-        if (made == "append") {
-            reader.clickRow(3);
-            key(Qt::Key_Down);
-        } else {
-            reader.clickRow(1);
-            key(Qt::Key_Insert);
-        }
+        reader.startNewRecord(made);
         QCOMPARE(reader.query.state(), Dataset::State::Insert);
         if (made == "append") {
             key(Qt::Key_Down);  // nothing follows an empty new record
@@ -856,13 +856,7 @@ private slots:
         QFETCH(QString, made);
         Reader reader;
         DialogRecorder dialogs;
-        if (made == "append") {
-            reader.clickRow(3);
-            key(Qt::Key_Down);
-        } else {
-            reader.clickRow(1);
-            key(Qt::Key_Insert);
-        }
+        reader.startNewRecord(made);
         QTest::mouseClick(reader.question->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
         QVERIFY(reader.question->hasFocus());
         QCOMPARE(reader.query.state(), Dataset::State::Insert);

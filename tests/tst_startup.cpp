@@ -153,42 +153,6 @@ private slots:
         QCOMPARE(boxes.texts(), QStringList());
     }
 
-    // Coming back to the window keeps what was typed in the filter box: the
-    // next key adds to it. With no control focused, coming back selects the
-    // box's whole text, as at start-up.
-    void activatingAgainKeepsTheTypedFilter()
-    {
-        TestDatabase db;
-        DialogRecorder boxes;
-        Tmain window(edition(QStringLiteral("kalam")));
-        showAndActivate(window);
-        auto *filter = find<QLineEdit>(window, "Edit1");
-        typeText(filter, QStringLiteral("روز"));
-
-        QWidget other;
-        auto switchAwayAndBack = [&] {
-            other.show();
-            other.activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&other));
-            window.activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&window));
-        };
-        switchAwayAndBack();
-        QCOMPARE(QApplication::focusWidget(), filter);
-        QVERIFY(!filter->hasSelectedText());
-        typeText(filter, QStringLiteral("ه"));
-        QCOMPARE(filter->text(), QStringLiteral("روزه"));
-
-        QTest::mouseClick(find(window, "Memopakolliyat")->findChild<QWidget *>(QStringLiteral("qt_scrollarea_viewport")),
-                          Qt::LeftButton, {}, QPoint(100, 20));
-        QTest::mouseClick(find(window, "Label3"), Qt::LeftButton);
-        QCOMPARE(QApplication::focusWidget(), &window);  // the focused memo was hidden
-        switchAwayAndBack();
-        QCOMPARE(QApplication::focusWidget(), filter);
-        QCOMPARE(filter->selectedText(), QStringLiteral("روزه"));
-        QCOMPARE(boxes.texts(), QStringList());
-    }
-
     // A click places the caret instead: the typed letter goes into the placeholder.
     void clickIntoFilterBoxKeepsPlaceholder()
     {

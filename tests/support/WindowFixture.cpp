@@ -5,6 +5,7 @@
 #include "editions/EditionProfile.h"
 
 #include <QAbstractItemView>
+#include <QAbstractScrollArea>
 #include <QHeaderView>
 
 WindowFixture::WindowFixture(const QString &sql) : db(sql)
@@ -52,6 +53,14 @@ void WindowFixture::doubleClick(const QString &name)
     QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, centre);
     QTest::mouseDClick(widget, Qt::LeftButton, Qt::NoModifier, centre);
     QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, centre);
+}
+
+void WindowFixture::clickInto(const QString &name)
+{
+    QWidget *widget = find(name);
+    if (auto *area = qobject_cast<QAbstractScrollArea *>(widget))
+        widget = area->viewport();
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
 }
 
 void WindowFixture::clickRow(const QString &grid, int row)

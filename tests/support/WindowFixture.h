@@ -37,6 +37,8 @@ public:
     bool shown(const QString &name) const;  // visible on the window
     void click(const QString &name, Qt::MouseButton button = Qt::LeftButton);
     void doubleClick(const QString &name);
+    // Clicks into a control's text area (a memo's viewport), giving it the focus.
+    void clickInto(const QString &name);
     // Clicks a row of a title grid as the user would.
     void clickRow(const QString &grid, int row);
     QString titleShown(const QString &slotSuffix) const;  // DBText + suffix
